@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Data files are windows-1251 text, one value per line, CR LF line ends.
+// Reading also accepts lone LF and a last line without an end; writing always
+// produces CR LF and replaces the file atomically, so a reader on another
+// computer sees either the old or the new file, never a torn one.
+namespace linefile {
+
+// The file's lines, or nothing when it cannot be opened; `error` then says why.
+std::optional<QStringList> read(const QString& path, QString* error = nullptr);
+
+QByteArray encode(const QStringList& lines);
+
+// Writes all lines through a temporary file in the same folder and swaps it in.
+bool write(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+} // namespace linefile

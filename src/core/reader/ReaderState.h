@@ -1,0 +1,6 @@
+#pragma once
+
+// What the contents window and the reader share.
+struct ReaderState {
+    bool contentsFromReader = false;
+};

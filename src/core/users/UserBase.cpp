@@ -1,0 +1,191 @@
+#include "core/users/UserBase.h"
+
+#include "core/common/LineFile.h"
+#include "core/common/NumberForm.h"
+
+#include <cmath>
+
+namespace {
+
+QString realNumberForm(double value)
+{
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return numberform::write(static_cast<long long>(value));
+    const QString digits = QString::number(std::fabs(value), 'g', 15);
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + digits + QLatin1Char(' ');
+}
+
+QString shortestText(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+// "test7" -> 7; 0 when the key carries no slot number in range.
+int slotOfKey(const QString& key)
+{
+    bool ok = false;
+    const int slot = key.mid(4).toInt(&ok);
+    return ok && slot >= 1 && slot <= UserRecord::kSlots ? slot : 0;
+}
+
+} // namespace
+
+QString Mark::fileLine() const
+{
+    switch (form) {
+    case Form::Unset:
+        return {};
+    case Form::Number:
+        return realNumberForm(number);
+    case Form::Text:
+        return text;
+    }
+    return {};
+}
+
+QString Mark::scoreText() const
+{
+    switch (form) {
+    case Form::Unset:
+        return {};
+    case Form::Number:
+        return shortestText(number);
+    case Form::Text:
+        return text;
+    }
+    return {};
+}
+
+QString UserBaseProblem::describe() const
+{
+    return line > 0 ? QStringLiteral("строка %1: %2").arg(line).arg(message) : message;
+}
+
+UserRecord& UserBase::record(int index)
+{
+    return records_.at(static_cast<std::size_t>(index));
+}
+
+const UserRecord& UserBase::record(int index) const
+{
+    return records_.at(static_cast<std::size_t>(index));
+}
+
+void UserBase::setRecords(std::vector<UserRecord> records)
+{
+    records_.assign(1, UserRecord{});
+    records_.insert(records_.end(), records.begin(), records.end());
+    count_ = static_cast<int>(records.size());
+    problem_ = {};
+}
+
+bool UserBase::load(const QString& path)
+{
+    count_ = 0;
+    records_.assign(1, UserRecord{});
+    problem_ = {};
+    QString error;
+    const auto lines = linefile::read(path, &error);
+    if (!lines) {
+        problem_ = {error, 0};
+        return false;
+    }
+    auto report = [this](int line, const QString& message) {
+        if (problem_.isEmpty())
+            problem_ = {message, line};
+    };
+
+    std::size_t current = 0;
+    bool countSeen = false;
+    for (qsizetype i = 0; i < lines->size(); i += 2) {
+        const int keyLine = static_cast<int>(i) + 1;
+        const QString& key = lines->at(i);
+        if (i + 1 >= lines->size()) {
+            report(keyLine, QStringLiteral("у ключа \"%1\" нет значения").arg(key));
+            break;
+        }
+        const QString& value = lines->at(i + 1);
+        if (key == QLatin1String("predel")) {
+            const double count = numberform::read(value);
+            if (count < 2 || count > kCapacity || count != std::floor(count)) {
+                report(keyLine + 1, QStringLiteral("недопустимое число записей \"%1\"").arg(value));
+                break;
+            }
+            count_ = static_cast<int>(count);
+            countSeen = true;
+        } else if (key == QLatin1String("first")) {
+            if (current + 1 > static_cast<std::size_t>(kCapacity)) {
+                report(keyLine, QStringLiteral("записей больше, чем %1").arg(kCapacity));
+                break;
+            }
+            ++current;
+            records_.resize(current + 1);
+            records_[current].first = value;
+        } else if (key == QLatin1String("second")) {
+            records_[current].second = value;
+        } else if (key == QLatin1String("pass")) {
+            records_[current].pass = value;
+        } else if (key == QLatin1String("zak")) {
+            records_[current].zak = value;
+        } else if (key.startsWith(QLatin1String("test"))) {
+            const int slot = slotOfKey(key);
+            if (slot == 0) {
+                report(keyLine, QStringLiteral("ключ \"%1\" не называет ячейку оценки 1..20").arg(key));
+                continue;
+            }
+            records_[current].marks[slot] = Mark::fromNumber(numberform::read(value));
+        }
+    }
+    if (!countSeen)
+        report(0, QStringLiteral("нет пары \"predel\" с числом записей"));
+    else if (static_cast<int>(current) > count_)
+        report(0, QStringLiteral("записей (%1) больше, чем указано в \"predel\" (%2)").arg(current).arg(count_));
+    records_.resize(static_cast<std::size_t>(std::max(count_, static_cast<int>(current))) + 1);
+    return true;
+}
+
+QStringList recordLines(const UserRecord& record)
+{
+    QStringList lines{QStringLiteral("first"), record.first, QStringLiteral("second"), record.second,
+                      QStringLiteral("pass"), record.pass, QStringLiteral("zak"), record.zak};
+    for (int slot = 1; slot <= UserRecord::kSlots; ++slot) {
+        lines.append(QStringLiteral("test%1").arg(slot));
+        lines.append(record.marks[slot].fileLine());
+    }
+    return lines;
+}
+
+QStringList UserBase::fileLines() const
+{
+    QStringList lines{QStringLiteral("predel"), numberform::write(count_)};
+    for (int i = 1; i <= count_; ++i)
+        lines += recordLines(records_[static_cast<std::size_t>(i)]);
+    return lines;
+}
+
+UserBase::SaveResult UserBase::save(const QString& path, bool addSpare)
+{
+    if (!problem_.isEmpty())
+        return SaveResult::Damaged;
+    if (addSpare) {
+        if (count_ >= kCapacity)
+            return SaveResult::Full;
+        ++count_;
+        records_.resize(static_cast<std::size_t>(count_) + 1);
+        records_[static_cast<std::size_t>(count_)] = UserRecord{};
+    }
+    return linefile::write(path, fileLines()) ? SaveResult::Saved : SaveResult::WriteFailed;
+}
+
+int readUserCount(const QString& path)
+{
+    const auto lines = linefile::read(path);
+    if (!lines)
+        return -1;
+    return lines->size() >= 2 ? static_cast<int>(numberform::read(lines->at(1))) : 0;
+}
+
+bool writeNewUserCopy(const QString& path, const UserRecord& record)
+{
+    return linefile::write(path, recordLines(record));
+}

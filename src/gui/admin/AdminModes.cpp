@@ -1,0 +1,10 @@
+#include "gui/shell/Modes.h"
+
+namespace modes {
+
+QWidget* openAdministration(AppContext&)
+{
+    return nullptr;
+}
+
+} // namespace modes

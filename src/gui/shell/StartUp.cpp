@@ -1,0 +1,8 @@
+#include "gui/shell/StartUp.h"
+
+#include <QApplication>
+
+int runLumora(QApplication& application)
+{
+    return application.exec();
+}
