@@ -28,6 +28,10 @@ public:
     // to answer the window as a user would, without a nested event loop.
     std::function<int(QDialog&)> runModal;
 
+    // Ends the program at once, closing every window without its closing
+    // step and writing nothing. Tests replace it to observe the end.
+    std::function<void(int exitCode)> endProgram;
+
     // The main menu, shown again by every mode window when it closes.
     QPointer<QWidget> mainMenu;
     void showMainMenu() const;
