@@ -58,11 +58,11 @@ SkinButton* frmMain::addColumnButton(const QString& objectName, const QString& b
 
 void frmMain::buildControls()
 {
-    PICTURE1 = new QLabel(QStringLiteral("Lumora · Техническое обслуживание устройств СЦБ"), this);
+    PICTURE1 = new QLabel(QStringLiteral("Lumora — обслуживание устройств СЦБ"), this);
     PICTURE1->setObjectName(QStringLiteral("PICTURE1"));
-    PICTURE1->setGeometry(0, 0, kWidth - 110, kBanner);
+    PICTURE1->setGeometry(0, 0, kWidth - 130, kBanner);
     PICTURE1->setIndent(18);
-    PICTURE1->setStyleSheet(QStringLiteral("color:#ffffff;font-size:15pt;font-weight:bold;"));
+    PICTURE1->setStyleSheet(QStringLiteral("color:#ffffff;font-size:14pt;font-weight:bold;"));
 
     sbStatusBar = new QLabel(kNeutral + QLatin1Char('.'), this);
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));

@@ -87,5 +87,6 @@ void frmSplash::paintEvent(QPaintEvent*)
     painter.drawText(QRect(36, 126, 360, 60), Qt::AlignLeft | Qt::TextWordWrap,
                      QStringLiteral("Техническое обслуживание устройств СЦБ\nучебный курс с проверкой знаний"));
     painter.setPen(QColor(0x8a, 0xa0, 0xc0));
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
