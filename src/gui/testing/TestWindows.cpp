@@ -1,0 +1,75 @@
+#include "gui/testing/TestWindows.h"
+
+#include "core/testing/AnswerLog.h"
+#include "core/testing/StoreTestMark.h"
+#include "core/testing/TestRunRules.h"
+#include "gui/shell/AppContext.h"
+#include "gui/shell/MessageWindows.h"
+#include "gui/testing/IntroWindow.h"
+#include "gui/testing/PictureViewer.h"
+#include "gui/testing/RunnerWindow.h"
+
+#include <QtDebug>
+
+namespace testwindows {
+
+const UniformDraw& shuffleDraw()
+{
+    static const UniformDraw draw = ReseedingRandom();
+    return draw;
+}
+
+void showTestChoice(AppContext& context)
+{
+    if (QWidget* choice = context.windows.value(QStringLiteral("frmTestCh"))) {
+        choice->show();
+        choice->activateWindow();
+    }
+}
+
+void closeRun(AppContext& context)
+{
+    if (auto* runner = context.window<fullTST>(QStringLiteral("fullTST")))
+        runner->dismiss();
+    if (auto* intro = context.window<frmFullTest>(QStringLiteral("frmFullTest")))
+        intro->close();
+}
+
+PICview* openPicture(AppContext& context, QWidget* owner)
+{
+    closePicture(context);
+    auto* viewer = new PICview(context);
+    context.windows.insert(QStringLiteral("PICview"), viewer);
+    viewer->open(owner);
+    return viewer;
+}
+
+void closePicture(AppContext& context)
+{
+    if (QWidget* viewer = context.windows.value(QStringLiteral("PICview")))
+        viewer->close();
+    context.state.testing.run.pictureViewerOpen = false;
+}
+
+void storeMark(AppContext& context)
+{
+    const WriteBackResult result = storeTestMark(context.state, context.data().file(QStringLiteral("jpg\\2_17.jpg")));
+    if (result != WriteBackResult::Stored)
+        showWarning(context, writeBackFailureText(result));
+}
+
+void writeLiveTestState(AppContext& context)
+{
+    const QString path = context.data().file(QStringLiteral("curr_test.ini"));
+    if (!::writeLiveTestState(path, testrun::liveHeader(context.state), context.state.testing.run.questionNumber))
+        qWarning() << "could not write" << path;
+}
+
+void writeAnswerLog(AppContext& context)
+{
+    const QString path = context.data().file(QStringLiteral("temp1.ini"));
+    if (!::writeAnswerLog(path, testrun::liveHeader(context.state), context.state.testing.answerLog))
+        qWarning() << "could not write" << path;
+}
+
+} // namespace testwindows
