@@ -142,6 +142,10 @@ private slots:
         QVERIFY(shownText(window).contains(QStringLiteral("Проверка светофора")));
         QVERIFY(!window->btnZaklad2->isEnabled()); // no bookmark yet
 
+        // A link followed inside the page does not move the reader's place.
+        window->WebBrowser1->setSource(QUrl::fromLocalFile(kit->data.path(QStringLiteral("htm/%1.htm").arg(kLast))));
+        QVERIFY(shownText(window).contains(QStringLiteral("Работы ПЧ")));
+
         // The chapter line is not a stop; a title with blanks in the contents
         // is shown with them and opens the file named without them.
         kit->sounds->clearPlayed();

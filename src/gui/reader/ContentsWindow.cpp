@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QTreeWidget>
@@ -62,6 +63,9 @@ frmChGlava::frmChGlava(AppContext& context)
     tv1->setObjectName(QStringLiteral("tv1"));
     tv1->setGeometry(kTreeArea);
     tv1->setHeaderHidden(true);
+    // Long paragraph titles scroll sideways instead of being cut short.
+    tv1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tv1->header()->setStretchLastSection(false);
     tv1->setStyleSheet(QStringLiteral("QTreeWidget{background:#f4f6fa;color:#14233c;font-size:10pt;}"));
 
     labDown = new QLabel(kNeutralHint, this);
