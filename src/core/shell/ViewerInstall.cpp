@@ -50,7 +50,7 @@ QStringList installViewer(const ViewerInstallation& installation)
     ensureFolder(installation.viewerFolder, failures);
     if (!failures.isEmpty())
         return failures;
-    for (const QString program : {QStringLiteral("zor_view2.exe"), QStringLiteral("htm_view.exe")})
+    for (const QString& program : {QStringLiteral("zor_view2.exe"), QStringLiteral("htm_view.exe")})
         ensureCopy(installation.dataFolder + QDir::separator() + program,
                    installation.viewerFolder + QDir::separator() + program, failures);
 

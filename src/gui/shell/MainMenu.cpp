@@ -140,7 +140,7 @@ void frmMain::buildControls()
 void frmMain::load()
 {
     // Live test files left by a test that never ended would show the teacher a ghost.
-    for (const QString tail : {QStringLiteral("curr_test.ini"), QStringLiteral("temp1.ini")}) {
+    for (const QString& tail : {QStringLiteral("curr_test.ini"), QStringLiteral("temp1.ini")}) {
         const QString path = context_.data().file(tail);
         if (QFile::exists(path))
             QFile::remove(path);

@@ -80,7 +80,7 @@ void frmSplash::paintEvent(QPaintEvent*)
     font.setBold(true);
     painter.setFont(font);
     painter.drawText(QRect(36, 60, 360, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Lumora"));
-    font.setPixelSize(17);
+    font.setPixelSize(15);
     font.setBold(false);
     painter.setFont(font);
     painter.setPen(QColor(0xe8, 0xee, 0xf8));
