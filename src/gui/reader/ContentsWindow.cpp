@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QTreeWidget>
 
 namespace {
@@ -52,6 +53,8 @@ frmChGlava::frmChGlava(AppContext& context)
     setWindowTitle(QStringLiteral("Содержание"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
 
     Рисунок1 = new QLabel(windowTitle(), this);
     Рисунок1->setObjectName(QStringLiteral("Рисунок1"));
@@ -138,8 +141,10 @@ void frmChGlava::showEvent(QShowEvent* event)
 
 void frmChGlava::openSelected()
 {
-    const QTreeWidgetItem* selected = tv1->currentItem();
-    const QString page = selected ? contents_.pageFor(selected->text(0)) : QString();
+    // The tree's current item alone is no choice: the view sets one itself
+    // when it takes the focus.
+    const QList<QTreeWidgetItem*> selected = tv1->selectedItems();
+    const QString page = selected.isEmpty() ? QString() : contents_.pageFor(selected.first()->text(0));
     if (page.isEmpty())
         return; // nothing chosen yet: the hint line already says what to do
     context_.sounds.play(Effect::Click);
