@@ -1,6 +1,6 @@
 #include "core/testing/RandomDraw.h"
 
-#include <QTime>
+#include <chrono>
 
 ReseedingRandom::ReseedingRandom(std::function<int()> secondsSinceMidnight)
     : clock_(std::move(secondsSinceMidnight))
@@ -10,7 +10,12 @@ ReseedingRandom::ReseedingRandom(std::function<int()> secondsSinceMidnight)
 
 std::function<int()> ReseedingRandom::defaultClock()
 {
-    return [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000; };
+    // The clock's own day, not the local one: asking for local time reads the
+    // time zone on every draw, and any second of the day seeds as well.
+    return [] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        return static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(now).count() % 86400);
+    };
 }
 
 std::uint64_t ReseedingRandom::next()
