@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -184,6 +185,18 @@ private slots:
         QVERIFY(!reader());
         QVERIFY(menu->isVisible());
         QCOMPARE(kit->sounds->played(), QList<Effect>{Effect::Close});
+    }
+
+    void pointerOverAButtonShowsItsHintAndTheBackgroundClearsIt()
+    {
+        frmReadLearn* window = openReaderOn(kFirst);
+        QCOMPARE(window->btnZaklad1->toolTip(), QStringLiteral("Положить закладку"));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::mouseMove(window->btnChGlava);
+        QCOMPARE(window->sbStatusBar->currentMessage(),
+                 QStringLiteral("Нажми эту кнопку чтобы выбрать другой параграф из 'оглавления'."));
+        QTest::mouseMove(window, QPoint(window->btnExit->x() - 20, window->btnExit->y() + 5));
+        QCOMPARE(window->sbStatusBar->currentMessage(), QString());
     }
 
     void anEmptyLineStopsTheStepAndPagesFollowTheContentsAsItIsNow()

@@ -13,6 +13,7 @@
 #include "platform/SoundEffects.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -106,6 +107,14 @@ bool frmReadLearn::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseMove && hints_.contains(watched))
         sbStatusBar->showMessage(hints_.value(watched));
     return QWidget::eventFilter(watched, event);
+}
+
+void frmReadLearn::mouseMoveEvent(QMouseEvent* event)
+{
+    // A button passes on the moves it does not use: those keep its hint.
+    if (!hints_.contains(childAt(event->position().toPoint())))
+        sbStatusBar->clearMessage();
+    QWidget::mouseMoveEvent(event);
 }
 
 void frmReadLearn::layOut(bool atLoad)
