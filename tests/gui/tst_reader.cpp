@@ -307,6 +307,23 @@ private slots:
         QCOMPARE(kit->sounds->played(), (QList<Effect>{Effect::Close, Effect::Cancel}));
     }
 
+    void aContentsFileTooLongIsReportedAndWhatFitsIsShown()
+    {
+        QStringList lines{kCourse};
+        for (int section = 1; section <= 26; ++section)
+            lines << QStringLiteral("Раздел %1").arg(section) << QStringLiteral("%1.1").arg(section);
+        kit->data.writeLines(QStringLiteral("soderjanie.txt"), lines);
+        QString warning;
+        kit->answerNextModal([&warning](QDialog& dialog) {
+            warning = dialog.findChild<QLabel*>(QStringLiteral("lab_info"))->text();
+            dialog.accept();
+        });
+        auto* contents = qobject_cast<frmChGlava*>(modes::openContents(*kit->context));
+        QVERIFY(contents);
+        QVERIFY(warning.contains(QStringLiteral("Не показаны строки: 52, 53.")));
+        QCOMPARE(contents->tv1->topLevelItem(0)->childCount(), 25);
+    }
+
     void aMissingContentsFileIsReportedAndNothingOpens()
     {
         QFile::remove(kit->data.path(QStringLiteral("soderjanie.txt")));
