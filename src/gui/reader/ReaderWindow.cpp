@@ -37,24 +37,18 @@ frmReadLearn::frmReadLearn(AppContext& context)
     resize(twips(9480), twips(6720));
     setMouseTracking(true);
 
-    btnPrev = addButton("btnPrev", 120, 1215, QStringLiteral("Предыдущий параграф"),
+    btnPrev = addButton("btnPrev", 120, 1215, Face::Previous, QStringLiteral("Предыдущий параграф"),
                         QStringLiteral("Нажми эту кнопку чтобы перейти к предыдущему параграфу."));
-    btnNext = addButton("btnNext", 1440, 1215, QStringLiteral("Следующий параграф"),
+    btnNext = addButton("btnNext", 1440, 1215, Face::Next, QStringLiteral("Следующий параграф"),
                         QStringLiteral("Нажми эту кнопку чтобы перейти к следующему параграфу (или вопросам в режиме'учиться')."));
-    btnZaklad1 = addButton("btnZaklad1", 3120, 735, QStringLiteral("Положить закладку"),
+    btnZaklad1 = addButton("btnZaklad1", 3120, 735, Face::LayBookmark, QStringLiteral("Положить закладку"),
                            QStringLiteral("Нажми сюда, чтобы положить закладку."));
-    btnZaklad2 = addButton("btnZaklad2", 4080, 735, QStringLiteral("Перейти к закладке"),
+    btnZaklad2 = addButton("btnZaklad2", 4080, 735, Face::GoToBookmark, QStringLiteral("Перейти к закладке"),
                            QStringLiteral("Перейти к параграфу на котором лежит закладка."));
-    btnChGlava = addButton("btnChGlava", 5040, 735, QStringLiteral("Выбрать другой раздел"),
+    btnChGlava = addButton("btnChGlava", 5040, 735, Face::Contents, QStringLiteral("Выбрать другой раздел"),
                            QStringLiteral("Нажми эту кнопку чтобы выбрать другой параграф из 'оглавления'."));
-    btnExit = addButton("btnExit", 8280, 735, QStringLiteral("Выход в главное меню"),
+    btnExit = addButton("btnExit", 8280, 735, Face::Exit, QStringLiteral("Выход в главное меню"),
                         QStringLiteral("Нажми эту кнопку чтобы вернуться в главное меню."));
-    btnPrev->setIcon(readerfaces::icon(Face::Previous));
-    btnNext->setIcon(readerfaces::icon(Face::Next));
-    btnZaklad1->setIcon(readerfaces::icon(Face::LayBookmark));
-    btnZaklad2->setIcon(readerfaces::icon(Face::GoToBookmark));
-    btnChGlava->setIcon(readerfaces::icon(Face::Contents));
-    btnExit->setIcon(readerfaces::icon(Face::Exit));
 
     WebBrowser1 = new CourseBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
@@ -71,8 +65,6 @@ frmReadLearn::frmReadLearn(AppContext& context)
 
     // Opening.
     WebBrowser1->move(0, kBrowserTop);
-    for (QPushButton* button : {btnPrev, btnNext, btnZaklad1, btnChGlava})
-        button->setEnabled(true);
     btnZaklad2->setEnabled(!context_.state.userBookmark.isEmpty());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
@@ -88,10 +80,10 @@ frmReadLearn::frmReadLearn(AppContext& context)
     showCurrentPage();
 }
 
-QPushButton* frmReadLearn::addButton(const char* name, int leftTwips, int widthTwips, const QString& toolTip,
-                                     const QString& hint)
+QPushButton* frmReadLearn::addButton(const char* name, int leftTwips, int widthTwips, Face face,
+                                     const QString& toolTip, const QString& hint)
 {
-    auto* button = new QPushButton(this);
+    auto* button = new QPushButton(readerfaces::icon(face), QString(), this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(twips(leftTwips), kButtonTop, twips(widthTwips), kButtonHeight);
     button->setIconSize(QSize(32, 32));

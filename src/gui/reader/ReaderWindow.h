@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/reader/ReaderFaces.h"
+
 #include <QHash>
 #include <QWidget>
 
@@ -33,8 +35,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPushButton* addButton(const char* name, int leftTwips, int widthTwips, const QString& toolTip,
-                           const QString& hint);
+    QPushButton* addButton(const char* name, int leftTwips, int widthTwips, readerfaces::Face face,
+                           const QString& toolTip, const QString& hint);
     void layOut(bool atLoad);
     void showCurrentPage();
     void step(bool forward);
