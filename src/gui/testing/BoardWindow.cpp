@@ -26,7 +26,7 @@ constexpr int kTitleBand = 30;
 
 const QString kListStyle = QStringLiteral(
     "QListWidget{background:#0f1c31;color:#e8eef8;border:1px solid #8aa0c0;font-size:10pt;}"
-    "QListWidget::item{height:22px;}"
+    "QListWidget::item{height:20px;}"
     "QListWidget::item:selected{background:#35507a;color:#ffd54a;}");
 
 } // namespace
@@ -63,7 +63,7 @@ frmDOSTIG::frmDOSTIG(AppContext& context)
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
     const int listTop = kTitleBand + 46;
-    const int listHeight = 14 * 22 + 6;
+    const int listHeight = 14 * 20 + 6;
     SpiS1->setGeometry(20, listTop, 410, listHeight);
     SpiS2->setGeometry(438, listTop, kWidth - 458, listHeight);
     for (int slot = 1; slot <= knowntests::kCount; ++slot) {

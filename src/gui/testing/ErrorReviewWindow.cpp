@@ -118,7 +118,7 @@ void frmWRONG::showError()
     lbTema->setText(QStringLiteral("Тема: ") + entry.tema);
     QESTION->setText(entry.vop);
     for (int i = 0; i < 5; ++i)
-        OTVET[i]->setText(entry.otv[i]);
+        testwindows::showAnswer(OTVET[i], entry.otv[i]);
 
     const int chosen = answerNumber(entry.otvUser);
     const int right = answerNumber(entry.otvVer);

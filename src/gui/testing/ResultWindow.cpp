@@ -22,6 +22,7 @@ namespace {
 
 constexpr int kWidth = 494;  // 7410 twips
 constexpr int kHeight = 294; // 4410 twips
+constexpr int kTitleBand = 28;
 
 QLabel* addLabel(QWidget* parent, const QString& objectName, const QString& text, const QRect& geometry,
                  const QString& style)
@@ -43,17 +44,23 @@ frmFULLtestEND::frmFULLtestEND(AppContext& context)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
 
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("labTitle"));
+    title_->setGeometry(14, 0, kWidth - 28, kTitleBand);
+    title_->setStyleSheet(QStringLiteral("color:#e8eef8;font-weight:bold;"));
+    title_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
     const QString plain = QStringLiteral("color:#e8eef8;font-size:12pt;");
-    LABEL1 = addLabel(this, QStringLiteral("LABEL1"), QStringLiteral("Оценка за тест :"), {24, 22, 170, 30}, plain);
+    LABEL1 = addLabel(this, QStringLiteral("LABEL1"), QStringLiteral("Оценка за тест :"), {24, kTitleBand + 14, 170, 30}, plain);
     // The mark's word sits on a light plate so that every mark colour reads.
-    Label4 = addLabel(this, QStringLiteral("Label4"), {}, {196, 18, 150, 38}, {});
+    Label4 = addLabel(this, QStringLiteral("Label4"), {}, {196, kTitleBand + 10, 150, 38}, {});
     Label4->setAlignment(Qt::AlignCenter);
-    pecent_LAB = addLabel(this, QStringLiteral("pecent_LAB"), {}, {356, 22, 120, 30}, plain);
-    LABEL2 = addLabel(this, QStringLiteral("LABEL2"), QStringLiteral("Вы затратили на тест:"), {24, 62, 200, 26},
+    pecent_LAB = addLabel(this, QStringLiteral("pecent_LAB"), {}, {356, kTitleBand + 14, 120, 30}, plain);
+    LABEL2 = addLabel(this, QStringLiteral("LABEL2"), QStringLiteral("Вы затратили на тест:"), {24, kTitleBand + 54, 200, 26},
                       plain);
-    LABEL5 = addLabel(this, QStringLiteral("LABEL5"), {}, {228, 62, 200, 26},
+    LABEL5 = addLabel(this, QStringLiteral("LABEL5"), {}, {228, kTitleBand + 54, 200, 26},
                       QStringLiteral("color:#ffd54a;font-size:12pt;"));
-    LABEL3 = addLabel(this, QStringLiteral("LABEL3"), {}, {24, 98, kWidth - 48, 128},
+    LABEL3 = addLabel(this, QStringLiteral("LABEL3"), {}, {24, kTitleBand + 88, kWidth - 48, 110},
                       QStringLiteral("color:#e8eef8;font-size:10pt;"));
     LABEL3->setWordWrap(true);
     LABEL3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -84,6 +91,7 @@ void frmFULLtestEND::open()
     wrong->hide();
     testing.answerLog.clear();
     setWindowTitle(QStringLiteral("Тест: ") + run.testName);
+    title_->setText(windowTitle());
     pecent_LAB->setText(QStringLiteral("(") + run.percentText + QStringLiteral("%)"));
 
     const MarkLook look = markLook(run.grade);
@@ -144,5 +152,5 @@ void frmFULLtestEND::closeEvent(QCloseEvent* event)
 void frmFULLtestEND::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    backdrop::paint(painter, rect());
+    backdrop::paint(painter, rect(), kTitleBand);
 }

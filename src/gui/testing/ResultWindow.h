@@ -35,5 +35,6 @@ private:
     bool errorReviewAllowed() const;
 
     AppContext& context_;
+    QLabel* title_;
     bool leaving_ = false;
 };

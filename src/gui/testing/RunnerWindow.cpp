@@ -141,7 +141,7 @@ void fullTST::NEWQESTION()
     const Question& question = testrun::nextQuestion(testing);
     QESTION->setText(question.text);
     for (int i = 0; i < 5; ++i)
-        OTVET[i]->setText(question.answers[i]);
+        testwindows::showAnswer(OTVET[i], question.answers[i]);
     currentPicture_ = question.picture;
     if (!currentPicture_.isEmpty()) {
         run.pictureName = currentPicture_;

@@ -9,6 +9,9 @@
 #include "gui/testing/PictureViewer.h"
 #include "gui/testing/RunnerWindow.h"
 
+#include <QApplication>
+#include <QRadioButton>
+#include <QStyle>
 #include <QtDebug>
 
 namespace testwindows {
@@ -70,6 +73,18 @@ void writeAnswerLog(AppContext& context)
     const QString path = context.data().file(QStringLiteral("temp1.ini"));
     if (!::writeAnswerLog(path, testrun::liveHeader(context.state), context.state.testing.answerLog))
         qWarning() << "could not write" << path;
+}
+
+void showAnswer(QRadioButton* option, const QString& text)
+{
+    constexpr int kSmallestPoint = 7;
+    const int room = option->width() - option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
+                     - option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option) - 6;
+    QFont font = QApplication::font(option);
+    while (font.pointSize() > kSmallestPoint && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSize(font.pointSize() - 1);
+    option->setFont(font);
+    option->setText(text);
 }
 
 } // namespace testwindows

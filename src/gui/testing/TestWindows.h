@@ -5,6 +5,8 @@
 class AppContext;
 class QWidget;
 class PICview;
+class QRadioButton;
+class QString;
 
 // What the testing windows do to one another: they find each other by name in
 // the context's window registry, since each may be closed while others live.
@@ -31,5 +33,9 @@ void storeMark(AppContext& context);
 // Rewrites the live test state and the answer log from the current run.
 void writeLiveTestState(AppContext& context);
 void writeAnswerLog(AppContext& context);
+
+// Puts an answer on its option button, in a smaller type when a long answer
+// would not fit on the line.
+void showAnswer(QRadioButton* option, const QString& text);
 
 } // namespace testwindows
