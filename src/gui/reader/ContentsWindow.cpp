@@ -77,20 +77,22 @@ frmChGlava::frmChGlava(AppContext& context)
     labDown->setStyleSheet(QStringLiteral("color:#ffd54a;font-size:10pt;"));
 
     skins_ = new SkinSet(this, labDown, kNeutralHint);
-    const QString& skinFolder = context_.state.skinFolder;
-    btnOpen = new SkinButton(skinFolder, QStringLiteral("soderj"), QStringLiteral("select"), QStringLiteral("выбрать"), this);
-    btnOpen->setObjectName(QStringLiteral("btnOpen"));
-    btnOpen->setHint(QStringLiteral("Нажми чтобы перейти к чтению"));
-    btnZaklad = new SkinButton(skinFolder, QStringLiteral("soderj"), QStringLiteral("zak"), QStringLiteral("закладка"), this);
-    btnZaklad->setObjectName(QStringLiteral("btnZaklad"));
-    btnZaklad->setHint(QStringLiteral("Нажми чтобы читать параграф на котором закладка"));
-    btnCancel = new SkinButton(skinFolder, QStringLiteral("soderj"), QStringLiteral("cancel"), QStringLiteral("назад"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setHint(QStringLiteral("Нажми чтобы вернуться в предыдушее меню"));
-    int top = kTreeArea.top() + 10;
-    for (SkinButton* button : {btnOpen, btnZaklad, btnCancel}) {
+    const auto addButton = [this](const char* name, const QString& bitmap, const QString& caption, const QString& hint) {
+        auto* button = new SkinButton(context_.state.skinFolder, QStringLiteral("soderj"), bitmap, caption, this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setHint(hint);
         skins_->add(button);
         button->showNormalBitmap();
+        return button;
+    };
+    btnOpen = addButton("btnOpen", QStringLiteral("select"), QStringLiteral("выбрать"),
+                        QStringLiteral("Нажми чтобы перейти к чтению"));
+    btnZaklad = addButton("btnZaklad", QStringLiteral("zak"), QStringLiteral("закладка"),
+                          QStringLiteral("Нажми чтобы читать параграф на котором закладка"));
+    btnCancel = addButton("btnCancel", QStringLiteral("cancel"), QStringLiteral("назад"),
+                          QStringLiteral("Нажми чтобы вернуться в предыдушее меню"));
+    int top = kTreeArea.top() + 10;
+    for (SkinButton* button : {btnOpen, btnZaklad, btnCancel}) {
         button->move((kTreeArea.left() - button->width()) / 2, top);
         top += button->height() + 16;
     }
