@@ -32,12 +32,13 @@ QStringList record(const QString& first, const QString& second, const QStringLis
     return lines;
 }
 
-QStringList signalsBank()
+QStringList signalsBank(int questions = 3)
 {
     QStringList lines{"Банк вопросов", "start", "name", "Светофоры", "time", "0"};
     const char* texts[] = {"Какой огонь запрещает движение?", "Что проверяют при осмотре светофора?",
-                           "Когда заменяют лампу?"};
-    for (int i = 0; i < 3; ++i) {
+                           "Когда заменяют лампу?", "Как часто проверяют видимость огней?",
+                           "Что делают при погасании огня?"};
+    for (int i = 0; i < questions; ++i) {
         lines << "temaname" << QStringLiteral("Тема %1").arg(i + 1) << "vop" << QString::fromUtf8(texts[i])
               << "otv1" << QStringLiteral("1верно %1").arg(i + 1) << "otv2" << "0неверно а" << "otv3"
               << "0неверно б" << "otv4" << "0неверно в" << "otv5" << "0неверно г" << "ris"
@@ -228,10 +229,12 @@ private slots:
         QCOMPARE(testing().run.elapsedSeconds, 61);
         QCOMPARE(runner->Frame2->title(), QString::fromUtf16(u"  Bo\u043fpoc \u043domep   3  "));
 
-        // Question 3, the last: a wrong answer by double click.
+        // Question 3, the last: a pause asked now is lost; a wrong answer by double click.
+        clickOn(runner->btnPAUSE);
         const int wrong = wrongAnswer();
         QTest::mouseDClick(runner->OTVET[wrong - 1], Qt::LeftButton, Qt::NoModifier, QPoint(8, 10));
         QVERIFY(!runner->isVisible());
+        QCOMPARE(kit->modalsShown, QStringList{"frmPAUSE"});
         auto* result = context().window<frmFULLtestEND>("frmFULLtestEND");
         QVERIFY(result && result->isVisible());
 
@@ -286,6 +289,42 @@ private slots:
         QVERIFY(!context().windows.value("fullTST"));
         QVERIFY(!context().windows.value("frmFullTest"));
         QVERIFY(!context().windows.value("frmFULLtestEND"));
+    }
+
+    void noTimeLimitAndThreePausesAtMost()
+    {
+        kit->data.writeLines("jpg/T01_97.jpg", signalsBank(5));
+        kit->data.writeLines("jpg/14_16.jpg", {" 9 "});
+        fullTST* runner = startRun(openChoiceOfSignals());
+        QVERIFY(!runner->lblTime->isVisible());
+        QVERIFY(!runner->metka1->isVisible());
+        for (int tick = 0; tick < 600; ++tick)
+            runner->countdownTick();
+        QCOMPARE(testing().run.questionNumber, 1);
+        QCOMPARE(testing().run.elapsedSeconds, 600);
+
+        QStringList messages;
+        for (int question = 1; question <= 4; ++question) {
+            QCOMPARE(runner->btnPAUSE->isEnabled(), question <= 3);
+            if (question <= 3) {
+                clickOn(runner->btnPAUSE);
+                kit->answerNextModal([&](QDialog& dialog) {
+                    auto& pause = static_cast<frmPAUSE&>(dialog);
+                    messages << pause.metka2->text();
+                    clickOn(pause.komanda1);
+                });
+            }
+            if (question == 4) // the setting is read anew before every question
+                kit->data.writeLines("jpg/14_16.jpg", {" 2 "});
+            clickOn(runner->OKKEY);
+        }
+        QCOMPARE(messages, (QStringList{"У Вас есть еще 2 паузы", "У вас осталась только 1 пауза",
+                                        "Это ваша последняя пауза"}));
+        QCOMPARE(testing().run.pausesTaken, 4);
+        QVERIFY(!runner->btnPAUSE->isEnabled());
+        QCOMPARE(runner->Frame2->title(), QString::fromUtf16(u"  Bo\u043fpoc \u043domep   5  "));
+        QVERIFY(runner->lblTime->isVisible());
+        QCOMPARE(runner->lblTime->text(), "1:60");
     }
 
     void pictureOpensBesideTheQuestionAndZooms()
