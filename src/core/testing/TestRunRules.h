@@ -6,7 +6,6 @@
 #include <QString>
 
 struct AppState;
-struct BankLoad;
 
 // The steps of one test run, in the order the runner takes them. Files are
 // written by the caller through the live-file writers, from `liveHeader`.
