@@ -103,6 +103,17 @@ private slots:
         help->close();
     }
 
+    void pagesAreWindows1251UnlessTheyNameAnotherCharset()
+    {
+        const QString text = QStringLiteral("Рельсовая цепь");
+        QVERIFY(decodePage(cp1251::encode(text)).contains(text));
+        QVERIFY(decodePage(cp1251::encode(QStringLiteral("<meta charset=windows-1251>") + text)).contains(text));
+        QVERIFY(decodePage(QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">%1")
+                               .arg(text)
+                               .toUtf8())
+                    .contains(text));
+    }
+
     void helpKeepsItsBrowserWhenShrunkBelowTheButtonStrip()
     {
         QWidget* help = modes::openHelp(*kit->context);
