@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -107,6 +108,8 @@ void fullTST::start()
     lblTime->setText(countdown_.resetText());
     Timer2->stop();
     selectAnswer(1);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     show();
     NEWQESTION();
 }
