@@ -13,7 +13,8 @@ for ((i = 0; i < runs; i++)); do
     start=$(date +%s%N)
     DISPLAY=:91 "$build/bin/Lumora" >/dev/null 2>&1 &
     app=$!
-    DISPLAY=:91 xdotool search --sync --onlyvisible --name "Идентификация" >/dev/null
+    # Poll briskly: xdotool's own --sync waits in half-second steps.
+    until DISPLAY=:91 xdotool search --onlyvisible --name "Идентификация" >/dev/null 2>&1; do sleep 0.005; done
     end=$(date +%s%N)
     echo "run $((i + 1)): $(((end - start) / 1000000)) ms"
     kill $app; wait $app 2>/dev/null || true

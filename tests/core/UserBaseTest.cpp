@@ -80,7 +80,8 @@ TEST(UserBase, MarksKeepTheSpellingOfHowTheyWereSet)
     EXPECT_EQ(base.record(1).marks[2], Mark::fromNumber(4));
     EXPECT_EQ(base.record(1).marks[3].fileLine(), QStringLiteral(" 0 "));
     base.record(2).marks[1] = Mark::fromText("4");
-    const QStringList lines = base.fileLines();
+    ASSERT_EQ(base.save(data.path(kBase), false), UserBase::SaveResult::Saved);
+    const QStringList lines = data.readLines(kBase);
     EXPECT_EQ(lines[2 + 9], QStringLiteral(" 5 "));     // record 1, test1
     EXPECT_EQ(lines[2 + 48 + 9], QStringLiteral("4"));  // record 2, test1 as text
     EXPECT_EQ(lines[2 + 48 + 11], QStringLiteral(" 0 ")); // record 2, test2: an empty line read as 0

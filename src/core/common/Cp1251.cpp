@@ -30,7 +30,7 @@ char encodeChar(char16_t c, bool& lossless)
         return static_cast<char>(c);
     if (c >= 0x0410 && c <= 0x044F) // the plain Cyrillic alphabet is contiguous
         return static_cast<char>(0xC0 + (c - 0x0410));
-    for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
+    for (std::size_t i = 0; i < 0x40; ++i) { // the rest lives in 0x80..0xBF
         if (kHighHalf[i] == c && c != 0)
             return static_cast<char>(0x80 + i);
     }
@@ -42,31 +42,34 @@ char encodeChar(char16_t c, bool& lossless)
 
 namespace cp1251 {
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
     for (char byte : bytes) {
         const auto b = static_cast<unsigned char>(byte);
-        if (b < 0x80)
-            text.append(QChar(b));
-        else if (const char16_t c = kHighHalf[b - 0x80]; c != 0)
-            text.append(QChar(c));
-        else
-            text.append(QChar(0xFFFD));
+        const char16_t c = b < 0x80 ? char16_t(b) : kHighHalf[b - 0x80];
+        *out++ = QChar(c != 0 ? c : char16_t(0xFFFD));
     }
     return text;
 }
 
-QByteArray encode(const QString& text, bool* lossless)
+void encodeInto(QStringView text, QByteArray& bytes, bool* lossless)
 {
     bool ok = true;
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (QChar c : text)
-        bytes.append(encodeChar(c.unicode(), ok));
+        *out++ = encodeChar(c.unicode(), ok);
     if (lossless)
         *lossless = ok;
+}
+
+QByteArray encode(const QString& text, bool* lossless)
+{
+    QByteArray bytes;
+    encodeInto(text, bytes, lossless);
     return bytes;
 }
 

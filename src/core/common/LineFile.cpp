@@ -17,17 +17,18 @@ std::optional<QStringList> read(const QString& path, QString* error)
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
+    const QByteArrayView view(bytes);
     QStringList lines;
+    lines.reserve(bytes.count('\n') + 1);
     qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const bool lastLine = end < 0;
-        if (lastLine)
-            end = bytes.size();
+    while (start < view.size()) {
+        qsizetype end = view.indexOf('\n', start);
+        if (end < 0)
+            end = view.size();
         qsizetype length = end - start;
-        if (length > 0 && bytes[end - 1] == '\r')
+        if (length > 0 && view[end - 1] == '\r')
             --length;
-        lines.append(cp1251::decode(bytes.mid(start, length)));
+        lines.append(cp1251::decode(view.sliced(start, length)));
         start = end + 1;
     }
     return lines;
@@ -35,17 +36,29 @@ std::optional<QStringList> read(const QString& path, QString* error)
 
 QByteArray encode(const QStringList& lines)
 {
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
     QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes.append(cp1251::encode(line));
-        bytes.append("\r\n");
-    }
+    bytes.reserve(size);
+    for (const QString& line : lines)
+        appendLine(bytes, line);
     return bytes;
+}
+
+void appendLine(QByteArray& bytes, QStringView line)
+{
+    cp1251::encodeInto(line, bytes);
+    bytes.append("\r\n", 2);
 }
 
 bool write(const QString& path, const QStringList& lines, QString* error)
 {
-    const QByteArray bytes = encode(lines);
+    return writeBytes(path, encode(lines), error);
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
+{
     // On Windows a reader holding the file open can make the swap fail for a
     // moment; a few quick retries ride that out.
     constexpr int kAttempts = 5;

@@ -16,7 +16,13 @@ std::optional<QStringList> read(const QString& path, QString* error = nullptr);
 
 QByteArray encode(const QStringList& lines);
 
+// Appends one encoded line and its CR LF.
+void appendLine(QByteArray& bytes, QStringView line);
+
 // Writes all lines through a temporary file in the same folder and swaps it in.
 bool write(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// The same for content already encoded (large files built without a list).
+bool writeBytes(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
 } // namespace linefile

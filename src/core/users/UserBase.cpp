@@ -24,8 +24,37 @@ QString shortestText(double value)
 int slotOfKey(const QString& key)
 {
     bool ok = false;
-    const int slot = key.mid(4).toInt(&ok);
+    const int slot = QStringView(key).sliced(4).toInt(&ok);
     return ok && slot >= 1 && slot <= UserRecord::kSlots ? slot : 0;
+}
+
+// "test1" .. "test20", made once: every record writes all of them.
+const std::array<QString, UserRecord::kSlots + 1>& slotKeys()
+{
+    static const auto keys = [] {
+        std::array<QString, UserRecord::kSlots + 1> made;
+        for (int slot = 1; slot <= UserRecord::kSlots; ++slot)
+            made[slot] = QStringLiteral("test%1").arg(slot);
+        return made;
+    }();
+    return keys;
+}
+
+void appendRecord(QByteArray& bytes, const UserRecord& record)
+{
+    linefile::appendLine(bytes, u"first");
+    linefile::appendLine(bytes, record.first);
+    linefile::appendLine(bytes, u"second");
+    linefile::appendLine(bytes, record.second);
+    linefile::appendLine(bytes, u"pass");
+    linefile::appendLine(bytes, record.pass);
+    linefile::appendLine(bytes, u"zak");
+    linefile::appendLine(bytes, record.zak);
+    const auto& keys = slotKeys();
+    for (int slot = 1; slot <= UserRecord::kSlots; ++slot) {
+        linefile::appendLine(bytes, keys[slot]);
+        linefile::appendLine(bytes, record.marks[slot].fileLine());
+    }
 }
 
 } // namespace
@@ -105,7 +134,13 @@ bool UserBase::load(const QString& path)
             break;
         }
         const QString& value = lines->at(i + 1);
-        if (key == QLatin1String("predel")) {
+        if (key.startsWith(QLatin1String("test"))) { // 20 of every 24 pairs
+            const int slot = slotOfKey(key);
+            if (slot == 0)
+                report(keyLine, QStringLiteral("ключ \"%1\" не называет ячейку оценки 1..20").arg(key));
+            else
+                records_[current].marks[slot] = Mark::fromNumber(numberform::read(value));
+        } else if (key == QLatin1String("predel")) {
             const double count = numberform::read(value);
             if (count < 2 || count > kCapacity || count != std::floor(count)) {
                 report(keyLine + 1, QStringLiteral("недопустимое число записей \"%1\"").arg(value));
@@ -113,6 +148,7 @@ bool UserBase::load(const QString& path)
             }
             count_ = static_cast<int>(count);
             countSeen = true;
+            records_.reserve(static_cast<std::size_t>(count_) + 1);
         } else if (key == QLatin1String("first")) {
             if (current + 1 > static_cast<std::size_t>(kCapacity)) {
                 report(keyLine, QStringLiteral("записей больше, чем %1").arg(kCapacity));
@@ -127,13 +163,6 @@ bool UserBase::load(const QString& path)
             records_[current].pass = value;
         } else if (key == QLatin1String("zak")) {
             records_[current].zak = value;
-        } else if (key.startsWith(QLatin1String("test"))) {
-            const int slot = slotOfKey(key);
-            if (slot == 0) {
-                report(keyLine, QStringLiteral("ключ \"%1\" не называет ячейку оценки 1..20").arg(key));
-                continue;
-            }
-            records_[current].marks[slot] = Mark::fromNumber(numberform::read(value));
         }
     }
     if (!countSeen)
@@ -144,23 +173,15 @@ bool UserBase::load(const QString& path)
     return true;
 }
 
-QStringList recordLines(const UserRecord& record)
+QByteArray UserBase::fileBytes() const
 {
-    QStringList lines{QStringLiteral("first"), record.first, QStringLiteral("second"), record.second,
-                      QStringLiteral("pass"), record.pass, QStringLiteral("zak"), record.zak};
-    for (int slot = 1; slot <= UserRecord::kSlots; ++slot) {
-        lines.append(QStringLiteral("test%1").arg(slot));
-        lines.append(record.marks[slot].fileLine());
-    }
-    return lines;
-}
-
-QStringList UserBase::fileLines() const
-{
-    QStringList lines{QStringLiteral("predel"), numberform::write(count_)};
+    QByteArray bytes;
+    bytes.reserve(64 + 400 * count_);
+    linefile::appendLine(bytes, u"predel");
+    linefile::appendLine(bytes, numberform::write(count_));
     for (int i = 1; i <= count_; ++i)
-        lines += recordLines(records_[static_cast<std::size_t>(i)]);
-    return lines;
+        appendRecord(bytes, records_[static_cast<std::size_t>(i)]);
+    return bytes;
 }
 
 UserBase::SaveResult UserBase::save(const QString& path, bool addSpare)
@@ -174,7 +195,7 @@ UserBase::SaveResult UserBase::save(const QString& path, bool addSpare)
         records_.resize(static_cast<std::size_t>(count_) + 1);
         records_[static_cast<std::size_t>(count_)] = UserRecord{};
     }
-    return linefile::write(path, fileLines()) ? SaveResult::Saved : SaveResult::WriteFailed;
+    return linefile::writeBytes(path, fileBytes()) ? SaveResult::Saved : SaveResult::WriteFailed;
 }
 
 int readUserCount(const QString& path)
@@ -187,5 +208,7 @@ int readUserCount(const QString& path)
 
 bool writeNewUserCopy(const QString& path, const UserRecord& record)
 {
-    return linefile::write(path, recordLines(record));
+    QByteArray bytes;
+    appendRecord(bytes, record);
+    return linefile::writeBytes(path, bytes);
 }

@@ -65,7 +65,7 @@ public:
     enum class SaveResult { Saved, Damaged, Full, WriteFailed };
     SaveResult save(const QString& path, bool addSpare);
 
-    QStringList fileLines() const;
+    QByteArray fileBytes() const;
 
     // Builds a base in memory (tests, administration).
     void setRecords(std::vector<UserRecord> records);
@@ -81,5 +81,4 @@ private:
 int readUserCount(const QString& path);
 
 // The new user's record alone, as 24 pairs.
-QStringList recordLines(const UserRecord& record);
 bool writeNewUserCopy(const QString& path, const UserRecord& record);
