@@ -21,8 +21,10 @@ TEST(NumberForm, ReadsTheLongestLeadingNumber)
     } cases[] = {
         {" 5 ", 5}, {"5", 5}, {"", 0}, {"abc", 0}, {"  12abc", 12}, {"-3 ", -3}, {"4.5", 4.5}, {" 3 4", 3}, {"-", 0},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(numberform::read(QString::fromLatin1(c.text)), c.value) << c.text;
+        EXPECT_EQ(numberform::read(QByteArrayView(c.text)), c.value) << c.text; // straight from the file's bytes
+    }
     EXPECT_EQ(numberform::readWhole(QStringLiteral("2.5")), 2);
     EXPECT_EQ(numberform::readWhole(QStringLiteral("3.5")), 4);
 }

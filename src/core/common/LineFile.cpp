@@ -8,7 +8,7 @@
 
 namespace linefile {
 
-std::optional<QStringList> read(const QString& path, QString* error)
+std::optional<QByteArray> readBytes(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -16,9 +16,13 @@ std::optional<QStringList> read(const QString& path, QString* error)
             *error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    return file.readAll();
+}
+
+QList<QByteArrayView> splitLines(const QByteArray& bytes)
+{
     const QByteArrayView view(bytes);
-    QStringList lines;
+    QList<QByteArrayView> lines;
     lines.reserve(bytes.count('\n') + 1);
     qsizetype start = 0;
     while (start < view.size()) {
@@ -28,9 +32,22 @@ std::optional<QStringList> read(const QString& path, QString* error)
         qsizetype length = end - start;
         if (length > 0 && view[end - 1] == '\r')
             --length;
-        lines.append(cp1251::decode(view.sliced(start, length)));
+        lines.append(view.sliced(start, length));
         start = end + 1;
     }
+    return lines;
+}
+
+std::optional<QStringList> read(const QString& path, QString* error)
+{
+    const auto bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    QStringList lines;
+    const QList<QByteArrayView> raw = splitLines(*bytes);
+    lines.reserve(raw.size());
+    for (QByteArrayView line : raw)
+        lines.append(cp1251::decode(line));
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,12 @@ namespace linefile {
 
 // The file's lines, or nothing when it cannot be opened; `error` then says why.
 std::optional<QStringList> read(const QString& path, QString* error = nullptr);
+
+// The file's raw bytes, for readers that decode only the lines they keep.
+std::optional<QByteArray> readBytes(const QString& path, QString* error = nullptr);
+
+// The lines of `bytes` (still windows-1251), without their line ends.
+QList<QByteArrayView> splitLines(const QByteArray& bytes);
 
 QByteArray encode(const QStringList& lines);
 

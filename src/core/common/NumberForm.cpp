@@ -21,23 +21,46 @@ QString write(long long value)
     return QString::fromLatin1(p, end - p);
 }
 
-double read(const QString& text)
+namespace {
+
+char16_t unit(const QString& text, qsizetype i)
+{
+    return text[i].unicode();
+}
+
+char16_t unit(QByteArrayView text, qsizetype i)
+{
+    return static_cast<unsigned char>(text[i]);
+}
+
+double toDouble(const QString& text, qsizetype start, qsizetype length, bool* ok)
+{
+    return QStringView(text).sliced(start, length).toDouble(ok);
+}
+
+double toDouble(QByteArrayView text, qsizetype start, qsizetype length, bool* ok)
+{
+    return text.sliced(start, length).toDouble(ok);
+}
+
+template <typename Text>
+double readNumber(const Text& text)
 {
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+    while (i < text.size() && (unit(text, i) == u' ' || unit(text, i) == u'\t'))
         ++i;
     const qsizetype start = i;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
+    if (i < text.size() && (unit(text, i) == u'-' || unit(text, i) == u'+'))
         ++i;
     bool digits = false;
     bool point = false;
     double whole = 0; // exact for the short whole numbers the files hold
     for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+        const char16_t c = unit(text, i);
+        if (c >= u'0' && c <= u'9') {
             digits = true;
-            whole = whole * 10 + (c.unicode() - '0');
-        } else if (c == QLatin1Char('.') && !point) {
+            whole = whole * 10 + (c - u'0');
+        } else if (c == u'.' && !point) {
             point = true;
         } else {
             break;
@@ -45,12 +68,24 @@ double read(const QString& text)
     }
     if (!digits)
         return 0.0;
-    const bool negative = text[start] == QLatin1Char('-');
+    const bool negative = unit(text, start) == u'-';
     if (!point && whole < 1e15)
         return negative ? -whole : whole;
     bool ok = false;
-    const double value = QStringView(text).sliced(start, i - start).toDouble(&ok);
+    const double value = toDouble(text, start, i - start, &ok);
     return ok && std::isfinite(value) ? value : 0.0;
+}
+
+} // namespace
+
+double read(const QString& text)
+{
+    return readNumber(text);
+}
+
+double read(QByteArrayView text)
+{
+    return readNumber(text);
 }
 
 long long readWhole(const QString& text)

@@ -1,5 +1,6 @@
 #include "core/users/UserBase.h"
 
+#include "core/common/Cp1251.h"
 #include "core/common/LineFile.h"
 #include "core/common/NumberForm.h"
 
@@ -21,10 +22,10 @@ QString shortestText(double value)
 }
 
 // "test7" -> 7; 0 when the key carries no slot number in range.
-int slotOfKey(const QString& key)
+int slotOfKey(QByteArrayView key)
 {
     bool ok = false;
-    const int slot = QStringView(key).sliced(4).toInt(&ok);
+    const int slot = key.sliced(4).toInt(&ok);
     return ok && slot >= 1 && slot <= UserRecord::kSlots ? slot : 0;
 }
 
@@ -114,11 +115,13 @@ bool UserBase::load(const QString& path)
     records_.assign(1, UserRecord{});
     problem_ = {};
     QString error;
-    const auto lines = linefile::read(path, &error);
-    if (!lines) {
+    const auto bytes = linefile::readBytes(path, &error);
+    if (!bytes) {
         problem_ = {error, 0};
         return false;
     }
+    // Keys and marks are plain ASCII: only the texts a record keeps are decoded.
+    const QList<QByteArrayView> lines = linefile::splitLines(*bytes);
     auto report = [this](int line, const QString& message) {
         if (problem_.isEmpty())
             problem_ = {message, line};
@@ -126,43 +129,44 @@ bool UserBase::load(const QString& path)
 
     std::size_t current = 0;
     bool countSeen = false;
-    for (qsizetype i = 0; i < lines->size(); i += 2) {
+    for (qsizetype i = 0; i < lines.size(); i += 2) {
         const int keyLine = static_cast<int>(i) + 1;
-        const QString& key = lines->at(i);
-        if (i + 1 >= lines->size()) {
-            report(keyLine, QStringLiteral("у ключа \"%1\" нет значения").arg(key));
+        const QByteArrayView key = lines[i];
+        if (i + 1 >= lines.size()) {
+            report(keyLine, QStringLiteral("у ключа \"%1\" нет значения").arg(cp1251::decode(key)));
             break;
         }
-        const QString& value = lines->at(i + 1);
-        if (key.startsWith(QLatin1String("test"))) { // 20 of every 24 pairs
+        const QByteArrayView value = lines[i + 1];
+        if (key.startsWith("test")) { // 20 of every 24 pairs
             const int slot = slotOfKey(key);
             if (slot == 0)
-                report(keyLine, QStringLiteral("ключ \"%1\" не называет ячейку оценки 1..20").arg(key));
+                report(keyLine,
+                       QStringLiteral("ключ \"%1\" не называет ячейку оценки 1..20").arg(cp1251::decode(key)));
             else
                 records_[current].marks[slot] = Mark::fromNumber(numberform::read(value));
-        } else if (key == QLatin1String("predel")) {
+        } else if (key == "predel") {
             const double count = numberform::read(value);
             if (count < 2 || count > kCapacity || count != std::floor(count)) {
-                report(keyLine + 1, QStringLiteral("недопустимое число записей \"%1\"").arg(value));
+                report(keyLine + 1, QStringLiteral("недопустимое число записей \"%1\"").arg(cp1251::decode(value)));
                 break;
             }
             count_ = static_cast<int>(count);
             countSeen = true;
             records_.reserve(static_cast<std::size_t>(count_) + 1);
-        } else if (key == QLatin1String("first")) {
+        } else if (key == "first") {
             if (current + 1 > static_cast<std::size_t>(kCapacity)) {
                 report(keyLine, QStringLiteral("записей больше, чем %1").arg(kCapacity));
                 break;
             }
             ++current;
             records_.resize(current + 1);
-            records_[current].first = value;
-        } else if (key == QLatin1String("second")) {
-            records_[current].second = value;
-        } else if (key == QLatin1String("pass")) {
-            records_[current].pass = value;
-        } else if (key == QLatin1String("zak")) {
-            records_[current].zak = value;
+            records_[current].first = cp1251::decode(value);
+        } else if (key == "second") {
+            records_[current].second = cp1251::decode(value);
+        } else if (key == "pass") {
+            records_[current].pass = cp1251::decode(value);
+        } else if (key == "zak") {
+            records_[current].zak = cp1251::decode(value);
         }
     }
     if (!countSeen)
