@@ -1,5 +1,7 @@
 #include "gui/testing/ErrorReviewWindow.h"
 
+#include "gui/testing/QuestionFrames.h"
+
 #include "core/testing/AnswerLog.h"
 #include "gui/common/SkinButton.h"
 #include "gui/common/SkinSet.h"
@@ -42,31 +44,16 @@ frmWRONG::frmWRONG(AppContext& context, QWidget* resultWindow)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(8, 6, kWidth - 16, 118);
+    const QuestionFrames frames = QuestionFrames::build(this, kWidth, 42, kWidth - 50);
+    Frame2 = frames.questionFrame;
+    QESTION = frames.question;
+    Frame3 = frames.answerFrame;
+    answers_ = frames.answerGroup;
+    OTVET = frames.answers;
     lbTema = new QLabel(Frame2);
     lbTema->setObjectName(QStringLiteral("lbTema"));
     lbTema->setStyleSheet(QStringLiteral("color:#404060;font-style:italic;"));
     lbTema->setGeometry(10, 22, kWidth - 36, 18);
-    QESTION = new QLabel(Frame2);
-    QESTION->setObjectName(QStringLiteral("QESTION"));
-    QESTION->setWordWrap(true);
-    QESTION->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QESTION->setStyleSheet(QStringLiteral("font-size:11pt;font-weight:bold;"));
-    QESTION->setGeometry(10, 42, kWidth - 36, 70);
-
-    Frame3 = new QGroupBox(QStringLiteral("Варианты ответов"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Frame3->setGeometry(8, 128, kWidth - 16, 196);
-    answers_ = new QButtonGroup(this);
-    for (int i = 0; i < 5; ++i) {
-        auto* answer = new QRadioButton(Frame3);
-        answer->setObjectName(QStringLiteral("OTVET(%1)").arg(i + 1));
-        answer->setGeometry(10, 22 + i * 34, kWidth - 50, 32);
-        answers_->addButton(answer, i + 1);
-        OTVET[i] = answer;
-    }
 
     metka1 = new QLabel(QStringLiteral("Красным цветом выделен данный вами ответ, зеленым - верный."), this);
     metka1->setObjectName(QStringLiteral("Метка1"));

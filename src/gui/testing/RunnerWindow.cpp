@@ -1,5 +1,7 @@
 #include "gui/testing/RunnerWindow.h"
 
+#include "gui/testing/QuestionFrames.h"
+
 #include "core/testing/TestRunRules.h"
 #include "gui/common/SkinButton.h"
 #include "gui/common/SkinSet.h"
@@ -35,33 +37,20 @@ fullTST::fullTST(AppContext& context)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
 
-    Frame2 = new QGroupBox(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(8, 6, kWidth - 16, 118);
-    QESTION = new QLabel(Frame2);
-    QESTION->setObjectName(QStringLiteral("QESTION"));
-    QESTION->setWordWrap(true);
-    QESTION->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QESTION->setStyleSheet(QStringLiteral("font-size:11pt;font-weight:bold;"));
-    QESTION->setGeometry(10, 22, kWidth - 36, 70);
+    // Each answer is 500 twips narrower than the window.
+    const QuestionFrames frames = QuestionFrames::build(this, kWidth, 22, kWidth - 500 / 15);
+    Frame2 = frames.questionFrame;
+    QESTION = frames.question;
+    Frame3 = frames.answerFrame;
+    answers_ = frames.answerGroup;
+    OTVET = frames.answers;
     lblTitle1 = new QLabel(Frame2);
     lblTitle1->setObjectName(QStringLiteral("lblTitle1"));
     lblTitle1->setStyleSheet(QStringLiteral("color:#404060;font-style:italic;"));
     lblTitle1->setGeometry(10, 94, kWidth - 36, 18);
-
-    Frame3 = new QGroupBox(QStringLiteral("Варианты ответов"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Frame3->setGeometry(8, 128, kWidth - 16, 196);
-    answers_ = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
-        auto* answer = new QRadioButton(Frame3);
-        answer->setObjectName(QStringLiteral("OTVET(%1)").arg(i + 1));
-        // Each answer is 500 twips narrower than the window.
-        answer->setGeometry(10, 22 + i * 34, kWidth - 500 / 15, 32);
-        answer->installEventFilter(this);
-        answers_->addButton(answer, i + 1);
-        OTVET[i] = answer;
-        connect(answer, &QRadioButton::clicked, this, [this, i] { colourAnswers(i + 1); });
+        OTVET[i]->installEventFilter(this);
+        connect(OTVET[i], &QRadioButton::clicked, this, [this, i] { colourAnswers(i + 1); });
     }
 
     Frame1 = new QGroupBox(QString::fromUtf16(u"B\u044b\u0431\u0435p\u0438 \u0432ep\u043d\u044b\u0439 "
