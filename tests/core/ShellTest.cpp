@@ -36,9 +36,9 @@ TEST(SettingFile, FirstLineNumberOrTheFallback)
     } cases[] = {{{" 3 "}, 3}, {{""}, 1}, {{"abc"}, 0}, {{"2.5"}, 2}, {{" 9 ", "5"}, 9}};
     for (const auto& c : cases) {
         data.writeLines("jpg/sv10.jpg", c.lines);
-        EXPECT_EQ(readSettingFile(data.path("jpg/sv10.jpg"), 1), c.value) << c.lines.join('|').toStdString();
+        EXPECT_EQ(readSettingFile(data.path("jpg/sv10.jpg")).valueOr(1), c.value) << c.lines.join('|').toStdString();
     }
-    EXPECT_EQ(readSettingFile(data.path("jpg/none.jpg"), 1), 1);
+    EXPECT_EQ(readSettingFile(data.path("jpg/none.jpg")).valueOr(1), 1);
 }
 
 TEST(Catalogue, ReadsTwentyGroupsAfterTheStartLine)

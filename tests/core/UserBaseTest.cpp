@@ -1,4 +1,5 @@
 #include "core/shell/AppState.h"
+#include "core/users/Registration.h"
 #include "core/users/RememberedLogin.h"
 #include "core/users/SignIn.h"
 #include "core/users/UserBase.h"
@@ -240,4 +241,25 @@ TEST(RememberedLogin, UntickedBoxNeverKeepsThePassword)
     ASSERT_TRUE(read.has_value());
     EXPECT_FALSE(read->ticked);
     EXPECT_FALSE(RememberedLogin::read(data.path("jpg/none.jpg")).has_value());
+}
+
+TEST(Registration, AFullBaseRefusesAndStaysUntouched)
+{
+    TempDataFolder data;
+    std::vector<UserRecord> records(UserBase::kCapacity);
+    records[0] = {"admin", "admin", "a", "", {}};
+    for (std::size_t i = 1; i + 1 < records.size(); ++i)
+        records[i].first = QStringLiteral("u%1").arg(i);
+    records[500].first.clear(); // an emptied record in the middle
+    UserBase full;
+    full.setRecords(records);
+    ASSERT_EQ(full.save(data.path(kBase), false), UserBase::SaveResult::Saved);
+    const QByteArray before = data.readBytes(kBase);
+
+    const Registration registration =
+        registerUser(data.path(kBase), data.path("jpg/1n_12.jpg"), "Олег", "Лисицын", "7");
+    EXPECT_EQ(registration.outcome, Registration::Outcome::BaseFull);
+    EXPECT_FALSE(registration.failureText.isEmpty());
+    EXPECT_EQ(data.readBytes(kBase), before);
+    EXPECT_FALSE(data.exists("jpg/1n_12.jpg"));
 }

@@ -5,12 +5,14 @@
 
 #include <limits>
 
-int readSettingFile(const QString& path, int fallback)
+SettingFileValue readSettingFile(const QString& path)
 {
     const auto lines = linefile::read(path);
-    if (!lines || lines->isEmpty() || lines->first().isEmpty())
-        return fallback;
+    if (!lines)
+        return {};
+    if (lines->isEmpty() || lines->first().isEmpty())
+        return {SettingFileValue::State::Empty, 0};
     const long long value = numberform::readWhole(lines->first().trimmed());
     constexpr long long kMax = std::numeric_limits<int>::max();
-    return static_cast<int>(qBound(-kMax, value, kMax));
+    return {SettingFileValue::State::Number, static_cast<int>(qBound(-kMax, value, kMax))};
 }

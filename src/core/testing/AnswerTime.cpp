@@ -1,24 +1,18 @@
 #include "core/testing/AnswerTime.h"
 
-#include "core/common/LineFile.h"
-#include "core/common/NumberForm.h"
+#include "core/shell/SettingFile.h"
 
 #include <algorithm>
 
 AnswerTimeSetting readAnswerTimeSetting(const QString& path)
 {
     AnswerTimeSetting setting;
-    const auto lines = linefile::read(path);
-    if (!lines)
-        return setting;
-    const QString first = lines->value(0);
-    if (first.isEmpty()) {
-        setting.fileEmpty = true;
-        return setting;
-    }
+    const SettingFileValue value = readSettingFile(path);
+    setting.fileEmpty = value.state == SettingFileValue::State::Empty;
     // Below one minute the countdown would never reach 0:00; such a value
     // can only come from a damaged file and counts as the default minute.
-    setting.minutes = static_cast<int>(std::clamp<long long>(numberform::readWhole(first.trimmed()), 1, 99));
+    if (value.state == SettingFileValue::State::Number)
+        setting.minutes = std::clamp(value.number, 1, 99);
     return setting;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/reader/ReaderWindow.h"
 
+#include "core/common/DataFiles.h"
 #include "core/reader/CoursePage.h"
 #include "core/reader/ParagraphSequence.h"
 #include "core/users/WriteBack.h"
@@ -164,7 +165,7 @@ void frmReadLearn::layBookmark()
 {
     context_.state.userBookmark = context_.state.reader.currentPage;
     btnZaklad2->setEnabled(true);
-    const WriteBackResult result = writeBack(context_.data().file(QStringLiteral("jpg\\2_17.jpg")), context_.state);
+    const WriteBackResult result = writeBack(context_.data().file(datafiles::userBase()), context_.state);
     if (result != WriteBackResult::Stored)
         showWarning(context_, writeBackFailureText(result));
 }

@@ -1,5 +1,6 @@
 #include "gui/shell/MainMenu.h"
 
+#include "core/common/DataFiles.h"
 #include "core/shell/ViewerInstall.h"
 #include "core/testing/TestCatalogue.h"
 #include "gui/common/Backdrop.h"
@@ -140,7 +141,7 @@ void frmMain::buildControls()
 void frmMain::load()
 {
     // Live test files left by a test that never ended would show the teacher a ghost.
-    for (const QString& tail : {QStringLiteral("curr_test.ini"), QStringLiteral("temp1.ini")}) {
+    for (const QString& tail : {datafiles::liveTestState(), datafiles::answerLog()}) {
         const QString path = context_.data().file(tail);
         if (QFile::exists(path))
             QFile::remove(path);
@@ -160,7 +161,7 @@ void frmMain::load()
     }
     p_BOX->setPixmap(picture);
 
-    const QString cataloguePath = context_.data().file(QStringLiteral("jpg\\14_15.jpg"));
+    const QString cataloguePath = context_.data().file(datafiles::catalogue());
     const CatalogueLoad catalogue = loadCatalogue(cataloguePath, context_.state.catalogue);
     if (!catalogue.opened) {
         loadFailure_ = QStringLiteral("Не найден каталог тестов:\n%1").arg(cataloguePath);

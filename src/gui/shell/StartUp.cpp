@@ -1,5 +1,6 @@
 #include "gui/shell/StartUp.h"
 
+#include "core/common/DataFiles.h"
 #include "core/shell/AppState.h"
 #include "core/shell/SettingFile.h"
 #include "core/users/UserBase.h"
@@ -36,7 +37,7 @@ int runStartUp(AppContext& context, const std::function<int()>& eventLoop)
     state.switchingUser = false;
     state.reader.contentsFromReader = false;
 
-    const QString userBase = context.data().file(QStringLiteral("jpg\\2_17.jpg"));
+    const QString userBase = context.data().file(datafiles::userBase());
     if (readUserCount(userBase) < 0)
         return failToStart(context, QStringLiteral("Не найдена база пользователей:\n%1").arg(userBase));
 
@@ -48,7 +49,7 @@ int runStartUp(AppContext& context, const std::function<int()>& eventLoop)
         identification.closeStep();
     }
 
-    state.showErrorsMode = readSettingFile(context.data().file(QStringLiteral("jpg\\sv10.jpg")), 1);
+    state.showErrorsMode = readSettingFile(context.data().file(datafiles::errorDisplay())).valueOr(1);
 
     frmSplash splash(context);
     splash.show();

@@ -1,5 +1,6 @@
 #include "gui/testing/ErrorReviewWindow.h"
 
+#include "core/common/DataFiles.h"
 #include "gui/testing/QuestionFrames.h"
 
 #include "core/testing/AnswerLog.h"
@@ -86,7 +87,7 @@ frmWRONG::frmWRONG(AppContext& context, QWidget* resultWindow)
     });
 
     AnswerLog& log = context_.state.testing.answerLog;
-    readAnswerLog(context_.data().file(QStringLiteral("temp1.ini")), log);
+    readAnswerLog(context_.data().file(datafiles::answerLog()), log);
     errorCount_ = log.keepOnlyErrors();
     errorNumber_ = 1;
     showError();

@@ -1,5 +1,6 @@
 #include "gui/testing/ResultWindow.h"
 
+#include "core/common/DataFiles.h"
 #include "core/testing/AnswerLog.h"
 #include "core/testing/Grading.h"
 #include "gui/common/Backdrop.h"
@@ -108,7 +109,7 @@ void frmFULLtestEND::open()
         context_.sounds.play(Effect::Applause);
     LABEL5->setText(run.timeSpentText);
 
-    if (readAnswerLog(context_.data().file(QStringLiteral("temp1.ini")), testing.answerLog))
+    if (readAnswerLog(context_.data().file(datafiles::answerLog()), testing.answerLog))
         wrong->setVisible(testing.answerLog.hasWrongAnswer() && errorReviewAllowed());
 
     if (const QScreen* screen = QApplication::primaryScreen())

@@ -1,5 +1,6 @@
 #include "gui/testing/RunnerWindow.h"
 
+#include "core/common/DataFiles.h"
 #include "gui/testing/QuestionFrames.h"
 
 #include "core/testing/TestRunRules.h"
@@ -106,7 +107,7 @@ void fullTST::start()
 void fullTST::readAnswerTimeSetting()
 {
     const AnswerTimeSetting setting =
-        ::readAnswerTimeSetting(context_.data().file(QStringLiteral("jpg\\14_16.jpg")));
+        ::readAnswerTimeSetting(context_.data().file(datafiles::answerTime()));
     countdown_.start(setting);
     if (setting.fileEmpty)
         return; // the countdown keeps its visibility

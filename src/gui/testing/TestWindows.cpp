@@ -1,5 +1,6 @@
 #include "gui/testing/TestWindows.h"
 
+#include "core/common/DataFiles.h"
 #include "core/testing/AnswerLog.h"
 #include "core/testing/StoreTestMark.h"
 #include "core/testing/TestRunRules.h"
@@ -56,21 +57,21 @@ void closePicture(AppContext& context)
 
 void storeMark(AppContext& context)
 {
-    const WriteBackResult result = storeTestMark(context.state, context.data().file(QStringLiteral("jpg\\2_17.jpg")));
+    const WriteBackResult result = storeTestMark(context.state, context.data().file(datafiles::userBase()));
     if (result != WriteBackResult::Stored)
         showWarning(context, writeBackFailureText(result));
 }
 
 void writeLiveTestState(AppContext& context)
 {
-    const QString path = context.data().file(QStringLiteral("curr_test.ini"));
+    const QString path = context.data().file(datafiles::liveTestState());
     if (!::writeLiveTestState(path, testrun::liveHeader(context.state), context.state.testing.run.questionNumber))
         qWarning() << "could not write" << path;
 }
 
 void writeAnswerLog(AppContext& context)
 {
-    const QString path = context.data().file(QStringLiteral("temp1.ini"));
+    const QString path = context.data().file(datafiles::answerLog());
     if (!::writeAnswerLog(path, testrun::liveHeader(context.state), context.state.testing.answerLog))
         qWarning() << "could not write" << path;
 }

@@ -1,5 +1,7 @@
 #include "gui/users/IdReader.h"
 
+#include "core/common/DataFiles.h"
+#include "core/users/Registration.h"
 #include "core/users/RememberedLogin.h"
 #include "core/users/SignIn.h"
 #include "core/users/UserBase.h"
@@ -32,12 +34,12 @@ const QString kForgetHint = QStringLiteral("Уберите галочку, чт�
 
 QString userBasePath(const AppContext& context)
 {
-    return context.data().file(QStringLiteral("jpg\\2_17.jpg"));
+    return context.data().file(datafiles::userBase());
 }
 
 QString rememberedLoginPath(const AppContext& context)
 {
-    return context.data().file(QStringLiteral("jpg\\sv11.jpg"));
+    return context.data().file(datafiles::rememberedLogin());
 }
 
 } // namespace
@@ -271,39 +273,14 @@ void id_reader::completeSignIn(const UserRecord& record)
 
 void id_reader::registerNewUser()
 {
-    // The base is read afresh: another computer may have changed it since
-    // the lookup that offered the registration.
-    UserBase base;
-    const bool readable = base.load(userBasePath(context_));
-    const int index = readable ? findUser(base, typedFirstName_, typedSurname_, typedPassword_).firstEmptyRecord : 0;
-    if (!readable || !base.problem().isEmpty()) {
-        Метка4->setText(QStringLiteral("База пользователей повреждена (%1). Регистрация невозможна.")
-                            .arg(base.problem().describe()));
+    const Registration registration =
+        registerUser(userBasePath(context_), context_.data().file(datafiles::newUserCopy()), typedFirstName_,
+                     typedSurname_, typedPassword_);
+    if (registration.outcome != Registration::Outcome::Registered) {
+        Метка4->setText(registration.failureText);
         return;
     }
-    if (index == 0) {
-        Метка4->setText(QStringLiteral("В базе пользователей нет свободной записи. Регистрация невозможна."));
-        return;
-    }
-    UserRecord& record = base.record(index);
-    record.first = typedFirstName_;
-    record.second = typedSurname_;
-    record.pass = typedPassword_;
-    const UserRecord added = record;
-    switch (base.save(userBasePath(context_), true)) {
-    case UserBase::SaveResult::Saved:
-        break;
-    case UserBase::SaveResult::Full:
-        Метка4->setText(QStringLiteral("База пользователей заполнена (%1 записей). Регистрация невозможна.")
-                            .arg(UserBase::kCapacity));
-        return;
-    case UserBase::SaveResult::Damaged:
-    case UserBase::SaveResult::WriteFailed:
-        Метка4->setText(QStringLiteral("Не удалось записать базу пользователей. Регистрация не выполнена."));
-        return;
-    }
-    writeNewUserCopy(context_.data().file(QStringLiteral("jpg\\1n_12.jpg")), added);
-    completeSignIn(added);
+    completeSignIn(registration.record);
 }
 
 void id_reader::cancel()
